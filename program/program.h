@@ -1,0 +1,7 @@
+// The program's own routines.
+#pragma once
+
+int programMain();
+void initGlobals();
+void releaseGlobals();
+void onButton1Click();
