@@ -1,0 +1,79 @@
+// Start-up and end: run-time errors, end routines, exit codes, current folder.
+#include <gtest/gtest.h>
+
+#include "expected_texts.h"
+#include "fixture.h"
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kExitRuntimeError = 0xFFFFFFFF;
+
+// Reads the error box, dismisses it with OK and returns what it showed.
+MessageBoxView dismissErrorBox(Process& process) {
+    HWND box = waitMessageBox(process.id());
+    if (box == nullptr) return {};
+    MessageBoxView view = readMessageBox(box);
+    bringToFront(box);
+    pressKey(VK_RETURN);
+    return view;
+}
+
+TEST(StartupErrors, AHeaderWithoutDescriptionFailsToLoadTheStartupWindow) {
+    Sandbox sandbox = sandboxCopy(variantPath("empty_description_program"));
+    Process process(sandbox.exe);
+    MessageBoxView box = dismissErrorBox(process);
+    EXPECT_EQ(box.title, expected::kErrorTitle);
+    EXPECT_EQ(box.text, expected::errorReport(expected::kStartupWindowFailed, "1375797249, 0", expected::kNoWindowLines));
+    EXPECT_EQ(box.buttons.size(), 1u);
+    EXPECT_TRUE(box.hasIcon);
+    EXPECT_EQ(process.waitExit(), kExitRuntimeError);
+    EXPECT_FALSE(fileExists(sandbox.folder + "\\endtrace.txt")) << "an end routine ran after a run-time error";
+}
+
+TEST(StartupErrors, ALabelPartOfVersionThreeFailsTheLoadWithTheWindowsTags) {
+    std::vector<std::uint8_t> description = storedDescription();
+    constexpr std::size_t kLabelVersion = 0x18F;  // first word of 标签1's kind-specific part
+    ASSERT_EQ(description.at(kLabelVersion), 2);
+    description[kLabelVersion] = 3;
+    FixtureRun run = startFixture(description);
+    MessageBoxView box = dismissErrorBox(*run.process);
+    EXPECT_EQ(box.text, expected::errorReport(expected::kStartupWindowFailed, "1375797249, 0", expected::kEmptyTagLines));
+    EXPECT_EQ(run.process->waitExit(), kExitRuntimeError);
+    EXPECT_EQ(run.endTrace(), "");
+    EXPECT_TRUE(topWindows(run.process->id(), "TagPuzzleForm").empty());
+}
+
+TEST(StartupErrors, AnUndescribedStartupWindowIsReportedAsNotFound) {
+    FixtureRun run = startFixture(storedDescription(), "52010002");
+    MessageBoxView box = dismissErrorBox(*run.process);
+    EXPECT_EQ(box.text, expected::errorReport(expected::kStartupWindowFailed, "1375797250, 0", expected::kNoWindowLines));
+    EXPECT_EQ(run.process->waitExit(), kExitRuntimeError);
+}
+
+TEST(NormalEnd, EndRoutinesRunOnceInOrderAndTheExitCodeIsZero) {
+    FixtureRun run = startFixture(storedDescription());
+    HWND window = waitTopWindow(run.process->id(), "TagPuzzleForm");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(run.endTrace(), "") << "end routines ran before the end";
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(run.process->waitExit(), 0u);
+    // A then B (added twice, kept once), the null entry skipped, then C,
+    // whose own addition during the walk is not called.
+    EXPECT_EQ(run.endTrace(), "ABC");
+}
+
+TEST(NormalEnd, TheCurrentFolderBecomesTheProgramsFolder) {
+    const std::string elsewhere = makeTempFolder();
+    FixtureRun run = startFixture(storedDescription(), "", elsewhere);
+    HWND window = waitTopWindow(run.process->id(), "TagPuzzleForm");
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.process->waitExit(), 0u);
+    EXPECT_EQ(run.endTrace(), "ABC");
+    EXPECT_FALSE(fileExists(elsewhere + "\\endtrace.txt"));
+}
+
+}  // namespace
+}  // namespace e2e
