@@ -109,6 +109,12 @@ std::vector<HWND> childWindows(HWND parent) {
     return found;
 }
 
+HWND findChild(HWND parent, const char* className) {
+    for (HWND child : childWindows(parent))
+        if (lstrcmpiA(windowClass(child).c_str(), className) == 0) return child;
+    return nullptr;
+}
+
 std::string windowText(HWND hwnd) {
     char text[1024] = {};
     // WM_GETTEXT reaches controls of other processes; GetWindowText does not.
@@ -158,9 +164,9 @@ MessageBoxView readMessageBox(HWND dialog) {
     view.title = windowText(dialog);
     for (HWND child : childWindows(dialog)) {
         const std::string cls = windowClass(child);
-        if (cls == "Button" || cls == "BUTTON") {
+        if (lstrcmpiA(cls.c_str(), "Button") == 0) {
             if (IsWindowVisible(child)) view.buttons.push_back(windowText(child));
-        } else if (cls == "Static" || cls == "STATIC") {
+        } else if (lstrcmpiA(cls.c_str(), "Static") == 0) {
             if ((windowStyle(child) & SS_TYPEMASK) == SS_ICON) {
                 view.hasIcon = view.hasIcon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
                 continue;

@@ -51,6 +51,8 @@ private:
 std::vector<HWND> topWindows(DWORD processId, const char* className = nullptr);
 HWND waitTopWindow(DWORD processId, const char* className);
 std::vector<HWND> childWindows(HWND parent);
+// The first child of a class, compared without regard to case.
+HWND findChild(HWND parent, const char* className);
 
 std::string windowText(HWND hwnd);
 std::string windowClass(HWND hwnd);
