@@ -5,11 +5,32 @@
 #include "texts.h"
 
 namespace rt {
+namespace {
+
+void endProcessing(RuntimeState& state) {
+    state.handlersStopped = true;
+    state.ending = true;
+    // Windows still open (after a run-time error) go before their records.
+    for (auto& form : state.forms)
+        if (form->exists()) DestroyWindow(form->hwnd());
+    state.forms.clear();
+    state.description.reset();
+    state.endRoutines.walk();
+    if (const ProgramHeader* header = state.header) {
+        for (std::uint32_t i = 0; header->supportLibraryList && i < header->supportLibraryCount; ++i) {
+            const SupportLibrary* library = header->supportLibraryList[i];
+            if (library != nullptr && library->programEnds != nullptr) library->programEnds();
+        }
+        state.header = nullptr;
+    }
+}
+
+}  // namespace
 
 RuntimeState::~RuntimeState() {
     // The state dies during process exit: end processing runs once more, with
     // an empty list by then.
-    endProcessing();
+    endProcessing(*this);
 }
 
 RuntimeState& runtime() {
@@ -57,23 +78,6 @@ void raiseRuntimeError(const RuntimeError& error) {
     std::exit(-1);
 }
 
-void endProcessing() {
-    RuntimeState& state = runtime();
-    state.handlersStopped = true;
-    state.ending = true;
-    // Windows still open (after a run-time error) go before their records.
-    for (auto& form : state.forms)
-        if (form->exists()) DestroyWindow(form->hwnd());
-    state.forms.clear();
-    state.description.reset();
-    state.endRoutines.walk();
-    if (const ProgramHeader* header = state.header) {
-        for (std::uint32_t i = 0; header->supportLibraryList && i < header->supportLibraryCount; ++i) {
-            const SupportLibrary* library = header->supportLibraryList[i];
-            if (library != nullptr && library->programEnds != nullptr) library->programEnds();
-        }
-        state.header = nullptr;
-    }
-}
+void endProcessing() { endProcessing(runtime()); }
 
 }  // namespace rt

@@ -52,6 +52,21 @@ TEST(StartupErrors, AnUndescribedStartupWindowIsReportedAsNotFound) {
     EXPECT_EQ(run.process->waitExit(), kExitRuntimeError);
 }
 
+TEST(EventErrors, AClickFromAControlThatIsNoUnitIsARunTimeError) {
+    FixtureRun run = startFixture(storedDescription());
+    HWND window = waitTopWindow(run.process->id(), "TagPuzzleForm");
+    ASSERT_NE(window, nullptr);
+    HWND stranger = CreateWindowExA(0, "BUTTON", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(999, BN_CLICKED), reinterpret_cast<LPARAM>(stranger));
+    MessageBoxView box = dismissErrorBox(*run.process);
+    EXPECT_EQ(box.text, expected::errorReport(expected::kEventComponentMissing, "1375797249, -1",
+                                              expected::kUnknownComponentLines));
+    EXPECT_EQ(run.process->waitExit(), kExitRuntimeError);
+    EXPECT_EQ(run.endTrace(), "") << "end routines run after a run-time error";
+    EXPECT_EQ(run.clickTrace(), "");
+    DestroyWindow(stranger);
+}
+
 TEST(NormalEnd, EndRoutinesRunOnceInOrderAndTheExitCodeIsZero) {
     FixtureRun run = startFixture(storedDescription());
     HWND window = waitTopWindow(run.process->id(), "TagPuzzleForm");
