@@ -1,0 +1,83 @@
+// Mouse pointers of units: the class arrow without a code of its own, a
+// system pointer or the program's own hand otherwise.
+#include <gtest/gtest.h>
+
+#include "description_builder.h"
+#include "fixture.h"
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+using namespace testdesc;
+
+void moveMouse(int x, int y) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65535 + width / 2) / (width - 1);
+    input.mi.dy = (y * 65535 + height / 2) / (height - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+HCURSOR currentCursor() {
+    CURSORINFO info = {};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
+}
+
+// Moves the mouse to the middle of `hwnd` and returns the pointer shown there
+// once it has settled on something other than `previous`.
+HCURSOR pointerOver(HWND hwnd, HCURSOR previous) {
+    RECT rect = windowRect(hwnd);
+    moveMouse((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    HCURSOR shown = nullptr;
+    waitUntil([&] {
+        shown = currentCursor();
+        return shown != previous;
+    });
+    return shown;
+}
+
+TEST(MousePointers, EachUnitShowsThePointerOfItsCode) {
+    WindowSpec window = windowWithOwnUnit(kStartupWindowId);
+    const std::int32_t codes[] = {3, 14};  // I-beam, the program's own hand
+    for (std::size_t i = 0; i < std::size(codes); ++i) {
+        UnitSpec label = labelUnit(0x16010001 + static_cast<std::uint32_t>(i), "L");
+        label.left = 20 + 120 * static_cast<int>(i);
+        label.top = 20;
+        label.width = 100;
+        label.height = 100;
+        label.mousePointer = pointerBlock(codes[i]);
+        label.kindPart = LabelPart{}.bytes();
+        window.units.push_back(label);
+    }
+    DescriptionSpec description;
+    description.windows.push_back(window);
+    FixtureRun run = startFixture(description.bytes());
+    HWND form = waitTopWindow(run.process->id(), "TagPuzzleForm");
+    ASSERT_NE(form, nullptr);
+    bringToFront(form);
+    HWND ibeamLabel = GetDlgItem(form, 110);  // the last unit gets id 100
+    HWND handLabel = GetDlgItem(form, 100);
+
+    // The client area away from the labels shows the class arrow.
+    RECT client = clientRectOnScreen(form);
+    moveMouse(client.right - 10, client.bottom - 10);
+    ASSERT_TRUE(waitUntil([] { return currentCursor() != nullptr; }));
+    HCURSOR arrow = currentCursor();
+
+    HCURSOR ibeam = pointerOver(ibeamLabel, arrow);
+    HCURSOR hand = pointerOver(handLabel, ibeam);
+    EXPECT_NE(ibeam, arrow);
+    EXPECT_NE(hand, arrow);
+    EXPECT_NE(hand, ibeam);
+    moveMouse(client.right - 10, client.bottom - 10);
+    EXPECT_TRUE(waitUntil([&] { return currentCursor() == arrow; })) << "the arrow comes back off the labels";
+}
+
+}  // namespace
+}  // namespace e2e
