@@ -2,6 +2,7 @@
 #include <string>
 
 #include "form_window.h"
+#include "program_path.h"
 #include "property_store.h"
 #include "rt.h"
 #include "runtime_state.h"
@@ -20,12 +21,7 @@ std::string programFolder() {
         }
         path.resize(path.size() * 2);
     }
-    std::size_t slash = path.rfind('\\');
-    if (slash == std::string::npos) return {};
-    // Keep the backslash of a drive root: "C:" alone names the drive's own
-    // current folder, not its root.
-    if (slash == 2 && path[1] == ':') return path.substr(0, 3);
-    return path.substr(0, slash);
+    return folderOfPath(path);
 }
 
 void initializeSupportLibraries(const ProgramHeader& header) {
