@@ -55,7 +55,7 @@ bool FormWindow::registerClass() {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = windowProc;
     wc.hInstance = moduleInstance();
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = nullptr;  // the window paints its own background
     wc.lpszClassName = kFormClass;
     // The one 48 x 48 image, loaded once at each size the system shows.

@@ -29,7 +29,7 @@ bool LabelControl::registerClass() {
     wc.style = CS_HREDRAW | CS_VREDRAW;  // repainted whole when resized
     wc.lpfnWndProc = windowProc;
     wc.hInstance = moduleInstance();
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = nullptr;
     wc.lpszClassName = kLabelClass;
     return RegisterClassExA(&wc) != 0;
