@@ -16,7 +16,7 @@ protected:
         ASSERT_NE(window_, nullptr);
         button_ = GetDlgItem(window_, 110);
         label_ = GetDlgItem(window_, 100);
-        bringToFront(window_);
+        ASSERT_TRUE(activateAndWait(window_, button_));
     }
 
     RECT childRect(HWND child) const {
@@ -121,7 +121,7 @@ TEST(ClicksWhileTheBoxIsUp, NeverReachTheHandler) {
     HWND window = waitTopWindow(run.process->id(), "TagPuzzleForm");
     ASSERT_NE(window, nullptr);
     HWND button = GetDlgItem(window, 110);
-    bringToFront(window);
+    ASSERT_TRUE(activateAndWait(window, button));
     clickCentre(button);
     HWND box = waitMessageBox(run.process->id());
     ASSERT_NE(box, nullptr);

@@ -7,6 +7,15 @@
 
 namespace e2e {
 
+void pumpMessagesFor(DWORD milliseconds) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
 std::string driverFolder() {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -31,6 +40,12 @@ Process::Process(const std::string& exe, const std::string& args, const std::str
 }
 
 Process::~Process() {
+    // Ask first: a program killed under the mouse can leave Wine's input
+    // state behind, and the next program's first click gets lost.
+    if (running()) {
+        for (HWND window : topWindows(info_.dwProcessId)) PostMessageA(window, WM_CLOSE, 0, 0);
+        waitExit(std::chrono::milliseconds(5000));
+    }
     if (running()) {
         TerminateProcess(info_.hProcess, 99);
         WaitForSingleObject(info_.hProcess, 10000);
@@ -185,19 +200,39 @@ void bringToFront(HWND hwnd) {
     waitUntil([hwnd] { return GetForegroundWindow() == hwnd; }, std::chrono::milliseconds(5000));
 }
 
-void clickAt(int x, int y) {
+bool activateAndWait(HWND window, HWND focus) {
+    bringToFront(window);
+    return waitUntil([&] {
+        HWND focused = focusedWindow(window);
+        const bool focusReady = focus ? focused == focus : (focused == window || IsChild(window, focused));
+        return activeWindow(window) == window && focusReady;
+    });
+}
+
+void moveMouseTo(int x, int y) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input[3] = {};
-    for (INPUT& in : input) {
-        in.type = INPUT_MOUSE;
-        in.mi.dx = (x * 65535 + width / 2) / (width - 1);
-        in.mi.dy = (y * 65535 + height / 2) / (height - 1);
-    }
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    sendInputs({input[0], input[1], input[2]});
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65535 + width / 2) / (width - 1);
+    input.mi.dy = (y * 65535 + height / 2) / (height - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    sendInputs({input});
+    waitUntil([x, y] {
+        POINT at;
+        return GetCursorPos(&at) && at.x == x && at.y == y;
+    }, std::chrono::milliseconds(5000));
+}
+
+void clickAt(int x, int y) {
+    // The pointer arrives first, so that the press goes to what lies under it.
+    moveMouseTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    moveMouseTo(x, y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    sendInputs({input[0], input[1]});
 }
 
 void clickCentre(HWND hwnd) {

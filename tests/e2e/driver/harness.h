@@ -14,6 +14,10 @@ namespace e2e {
 using Clock = std::chrono::steady_clock;
 inline constexpr std::chrono::milliseconds kDeadline{20000};
 
+// Waits a moment, handling the messages of the driver's own windows meanwhile:
+// a window whose thread does not answer holds up activation for everyone.
+void pumpMessagesFor(DWORD milliseconds);
+
 // Polls `ready` until it holds or the deadline passes.
 template <class Ready>
 bool waitUntil(Ready ready, std::chrono::milliseconds deadline = kDeadline) {
@@ -21,7 +25,7 @@ bool waitUntil(Ready ready, std::chrono::milliseconds deadline = kDeadline) {
     for (;;) {
         if (ready()) return true;
         if (Clock::now() >= end) return false;
-        Sleep(15);
+        pumpMessagesFor(15);
     }
 }
 
@@ -78,6 +82,13 @@ HWND waitMessageBox(DWORD processId);
 
 // Real input through the system's input queue.
 void bringToFront(HWND hwnd);
+// Brings a program's window to the front and waits until the program has
+// handled its activation, which ends with `focus` (or, when null, the window
+// or one of its children) holding the keyboard focus. Input sent before then
+// can be undone by the activation: a click, for one, is cancelled when the
+// focus moves in between its press and its release.
+bool activateAndWait(HWND window, HWND focus = nullptr);
+void moveMouseTo(int x, int y);
 void clickAt(int x, int y);
 void clickCentre(HWND hwnd);
 void pressKey(WORD key, bool shift = false);

@@ -2,6 +2,9 @@
 // system pointer or the program's own hand otherwise.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "description_builder.h"
 #include "fixture.h"
 #include "harness.h"
@@ -30,16 +33,29 @@ HCURSOR currentCursor() {
 }
 
 // Moves the mouse to the middle of `hwnd` and returns the pointer shown there
-// once it has settled on something other than `previous`.
-HCURSOR pointerOver(HWND hwnd, HCURSOR previous) {
+// once it is none of `others`: at the deadline, whatever is shown.
+HCURSOR pointerOver(HWND hwnd, std::initializer_list<HCURSOR> others) {
     RECT rect = windowRect(hwnd);
     moveMouse((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     HCURSOR shown = nullptr;
     waitUntil([&] {
         shown = currentCursor();
-        return shown != previous;
+        return std::find(others.begin(), others.end(), shown) == others.end();
     });
     return shown;
+}
+
+// The pointer once it has shown the same handle for a number of polls in a row.
+HCURSOR settledPointer() {
+    HCURSOR last = nullptr;
+    int same = 0;
+    waitUntil([&] {
+        HCURSOR now = currentCursor();
+        same = (now == last && now != nullptr) ? same + 1 : 0;
+        last = now;
+        return same >= 10;
+    });
+    return last;
 }
 
 TEST(MousePointers, EachUnitShowsThePointerOfItsCode) {
@@ -67,11 +83,11 @@ TEST(MousePointers, EachUnitShowsThePointerOfItsCode) {
     // The client area away from the labels shows the class arrow.
     RECT client = clientRectOnScreen(form);
     moveMouse(client.right - 10, client.bottom - 10);
-    ASSERT_TRUE(waitUntil([] { return currentCursor() != nullptr; }));
-    HCURSOR arrow = currentCursor();
+    HCURSOR arrow = settledPointer();
+    ASSERT_NE(arrow, nullptr);
 
-    HCURSOR ibeam = pointerOver(ibeamLabel, arrow);
-    HCURSOR hand = pointerOver(handLabel, ibeam);
+    HCURSOR ibeam = pointerOver(ibeamLabel, {arrow});
+    HCURSOR hand = pointerOver(handLabel, {arrow, ibeam});
     EXPECT_NE(ibeam, arrow);
     EXPECT_NE(hand, arrow);
     EXPECT_NE(hand, ibeam);

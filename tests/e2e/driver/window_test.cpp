@@ -132,7 +132,7 @@ struct CloseWay {
 };
 
 void closeWithEscape(HWND window) {
-    bringToFront(window);
+    activateAndWait(window);
     pressKey(VK_ESCAPE);
 }
 
@@ -143,7 +143,7 @@ void closeWithCloseBox(HWND window) {
     for (int x = rect.right - 1; x > rect.left; --x)
         for (int y = rect.top + 1; y < rect.top + 30; ++y)
             if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-                bringToFront(window);
+                activateAndWait(window);
                 clickAt(x, y);
                 return;
             }
@@ -173,8 +173,7 @@ TEST(EnterKey, RaisesNoClickWithoutADefaultButton) {
     FixtureRun run = startFixture(storedDescription());
     HWND window = waitTopWindow(run.process->id(), kFormClass);
     ASSERT_NE(window, nullptr);
-    bringToFront(window);
-    ASSERT_TRUE(waitUntil([&] { return focusedWindow(window) == GetDlgItem(window, 110); }));
+    ASSERT_TRUE(activateAndWait(window, GetDlgItem(window, 110)));
     pressKey(VK_RETURN);
     pressKey(VK_ESCAPE);  // queued behind Enter: once the program ends, Enter has been handled
     EXPECT_EQ(run.process->waitExit(), 0u);
