@@ -69,7 +69,7 @@ TEST_F(ButtonClick, WritesHeightAndWidthOnlyAfterTheBoxClosesAndTouchesNothingEl
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(labelIs(64, 88, 100, 30)) << "the label changed while the box was up";
 
-    bringToFront(box);
+    activateAndWait(box);
     pressKey(VK_RETURN);
     ASSERT_TRUE(waitUntil([&] { return labelIs(64, 88, 48, 12); }));
     EXPECT_TRUE(IsWindowEnabled(window_));
@@ -98,9 +98,9 @@ TEST_P(ClosingTheHintBox, IsFollowedByBothWrites) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, ClosingTheHintBox,
-    ::testing::Values(BoxCloseWay{"Enter", [](HWND box) { bringToFront(box); pressKey(VK_RETURN); }},
-                      BoxCloseWay{"Escape", [](HWND box) { bringToFront(box); pressKey(VK_ESCAPE); }},
-                      BoxCloseWay{"OkButton", [](HWND box) { clickCentre(findChild(box, "Button")); }},
+    ::testing::Values(BoxCloseWay{"Enter", [](HWND box) { activateAndWait(box); pressKey(VK_RETURN); }},
+                      BoxCloseWay{"Escape", [](HWND box) { activateAndWait(box); pressKey(VK_ESCAPE); }},
+                      BoxCloseWay{"OkButton", [](HWND box) { activateAndWait(box); clickCentre(findChild(box, "Button")); }},
                       BoxCloseWay{"CloseButton", [](HWND box) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -109,7 +109,7 @@ TEST_F(ButtonClick, ASecondClickShowsTheBoxAgainAndRepeatsTheWrites) {
         resizeLabel(70 + round, 20);
         HWND box = clickAndWaitForBox();
         ASSERT_NE(box, nullptr) << "round " << round;
-        bringToFront(box);
+        activateAndWait(box);
         pressKey(VK_RETURN);
         ASSERT_TRUE(waitUntil([&] { return labelIs(64, 88, 48, 12); })) << "round " << round;
         ASSERT_TRUE(waitUntil([&] { return topWindows(process_->id(), "#32770").empty(); }));
@@ -129,7 +129,7 @@ TEST(ClicksWhileTheBoxIsUp, NeverReachTheHandler) {
     clickCentre(button);
     // Close the box; the writes run, the handler returns. Then end the program:
     // everything queued before has been handled by then.
-    bringToFront(box);
+    activateAndWait(box);
     pressKey(VK_RETURN);
     ASSERT_TRUE(waitUntil([&] { return topWindows(run.process->id(), "#32770").empty(); }));
     PostMessageA(window, WM_CLOSE, 0, 0);

@@ -40,8 +40,7 @@ Process::Process(const std::string& exe, const std::string& args, const std::str
 }
 
 Process::~Process() {
-    // Ask first: a program killed under the mouse can leave Wine's input
-    // state behind, and the next program's first click gets lost.
+    // Ask first, so that the program ends as a user would end it.
     if (running()) {
         for (HWND window : topWindows(info_.dwProcessId)) PostMessageA(window, WM_CLOSE, 0, 0);
         waitExit(std::chrono::milliseconds(5000));
@@ -218,15 +217,18 @@ void moveMouseTo(int x, int y) {
     input.mi.dy = (y * 65535 + height / 2) / (height - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     sendInputs({input});
-    waitUntil([x, y] {
+    // Under Wine the move also reaches the X server, whose echo of it comes
+    // back later; the pointer counts as there once it has stayed there.
+    int steady = 0;
+    waitUntil([&] {
         POINT at;
-        return GetCursorPos(&at) && at.x == x && at.y == y;
+        steady = (GetCursorPos(&at) && at.x == x && at.y == y) ? steady + 1 : 0;
+        return steady >= 5;
     }, std::chrono::milliseconds(5000));
 }
 
 void clickAt(int x, int y) {
     // The pointer arrives first, so that the press goes to what lies under it.
-    moveMouseTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     moveMouseTo(x, y);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;

@@ -1,6 +1,6 @@
-// The first mouse click that a fresh Wine desktop receives can be lost while
-// the desktop takes the X input focus. One harmless click on the empty
-// desktop and one key press before the first test take that turn.
+// Under Wine, the first input that a fresh desktop receives was lost now and
+// then in these tests. One harmless click on the empty desktop and one key
+// press before the first test take that turn.
 #include <gtest/gtest.h>
 
 #include "harness.h"

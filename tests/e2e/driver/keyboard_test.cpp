@@ -122,7 +122,7 @@ TEST(EnterKey, ClicksTheFirstDefaultButtonOrTheFocusedOne) {
     pressKey(VK_RETURN);  // N is no default button: D1, the first one, is clicked
     HWND box = waitMessageBox(run.process->id());
     ASSERT_NE(box, nullptr);
-    bringToFront(box);
+    activateAndWait(box);
     pressKey(VK_RETURN);
     ASSERT_TRUE(waitUntil([&] { return topWindows(run.process->id(), "#32770").empty(); }));
 

@@ -14,15 +14,11 @@ namespace {
 
 using namespace testdesc;
 
+// Enters the point from the corner of the screen, so that the window under
+// it is asked for its pointer afresh.
 void moveMouse(int x, int y) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65535 + width / 2) / (width - 1);
-    input.mi.dy = (y * 65535 + height / 2) / (height - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
+    moveMouseTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    moveMouseTo(x, y);
 }
 
 HCURSOR currentCursor() {
@@ -76,7 +72,7 @@ TEST(MousePointers, EachUnitShowsThePointerOfItsCode) {
     FixtureRun run = startFixture(description.bytes());
     HWND form = waitTopWindow(run.process->id(), "TagPuzzleForm");
     ASSERT_NE(form, nullptr);
-    bringToFront(form);
+    ASSERT_TRUE(activateAndWait(form));
     HWND ibeamLabel = GetDlgItem(form, 110);  // the last unit gets id 100
     HWND handLabel = GetDlgItem(form, 100);
 

@@ -15,7 +15,7 @@ MessageBoxView dismissErrorBox(Process& process) {
     HWND box = waitMessageBox(process.id());
     if (box == nullptr) return {};
     MessageBoxView view = readMessageBox(box);
-    bringToFront(box);
+    activateAndWait(box);
     pressKey(VK_RETURN);
     return view;
 }
