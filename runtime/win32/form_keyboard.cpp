@@ -62,18 +62,16 @@ bool FormWindow::takesFocus(const Component& component) const {
 }
 
 // Candidates by tab order; on equal orders the later unit comes first.
-std::vector<FormWindow::Component*> FormWindow::tabOrder() const {
+std::vector<FormWindow::Component*> FormWindow::tabOrder() {
     std::vector<Component*> order;
-    for (std::size_t i = components_.size(); i-- > 1;) {
-        const Component& component = components_[i];
-        if (takesFocus(component)) order.push_back(const_cast<Component*>(&component));
-    }
+    for (std::size_t i = components_.size(); i-- > 1;)
+        if (takesFocus(components_[i])) order.push_back(&components_[i]);
     std::stable_sort(order.begin(), order.end(),
                      [](const Component* a, const Component* b) { return a->unit->tabOrder < b->unit->tabOrder; });
     return order;
 }
 
-HWND FormWindow::firstFocusTarget() const {
+HWND FormWindow::firstFocusTarget() {
     std::vector<Component*> order = tabOrder();
     return order.empty() ? nullptr : order.front()->hwnd;
 }

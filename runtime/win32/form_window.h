@@ -70,8 +70,8 @@ private:
     bool onKeyDown(const MSG& msg);
     bool focusedTakesKey(const MSG& msg, UINT wantCode) const;
     void moveFocus(bool backward);
-    HWND firstFocusTarget() const;
-    std::vector<Component*> tabOrder() const;
+    HWND firstFocusTarget();
+    std::vector<Component*> tabOrder();
     bool takesFocus(const Component& component) const;
     Component* findComponent(HWND hwnd);
     Component* findComponent(const UnitRecord& unit);

@@ -1,6 +1,7 @@
 // Start-up and end: run-time errors, end routines, exit codes, current folder.
 #include <gtest/gtest.h>
 
+#include "description_builder.h"
 #include "expected_texts.h"
 #include "fixture.h"
 #include "harness.h"
@@ -88,6 +89,41 @@ TEST(NormalEnd, TheCurrentFolderBecomesTheProgramsFolder) {
     EXPECT_EQ(run.process->waitExit(), 0u);
     EXPECT_EQ(run.endTrace(), "ABC");
     EXPECT_FALSE(fileExists(elsewhere + "\\endtrace.txt"));
+}
+
+// The fixture window with its own unit only, changed by `change`.
+template <class Change>
+std::vector<std::uint8_t> ownUnitWindow(Change change) {
+    testdesc::WindowSpec window = testdesc::windowWithOwnUnit(testdesc::kStartupWindowId);
+    change(window.units[0]);
+    testdesc::DescriptionSpec description;
+    description.windows.push_back(window);
+    return description.bytes();
+}
+
+TEST(EventLoop, AHiddenProgramWindowKeepsTheLoopRunning) {
+    FixtureRun run = startFixture(ownUnitWindow([](testdesc::UnitSpec& unit) { unit.flags = 0; }));
+    HWND hidden = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        hidden = FindWindowA("TagPuzzleForm", nullptr);
+        return hidden != nullptr;
+    }));
+    EXPECT_FALSE(IsWindowVisible(hidden));
+    // Still running once the window has answered: the loop is waiting.
+    SendMessageA(hidden, WM_NULL, 0, 0);
+    EXPECT_TRUE(run.process->running());
+    PostMessageA(hidden, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.process->waitExit(), 0u);
+    EXPECT_EQ(run.endTrace(), "ABC");
+}
+
+TEST(EventLoop, ReturnsAtOnceWhenTheWindowIsGoneBeforeTheLoopStarts) {
+    // The window's load event destroys it: no quit request is posted, since
+    // the loop has not been entered, and the loop must not wait for one.
+    FixtureRun run = startFixture(ownUnitWindow([](testdesc::UnitSpec& unit) { unit.events.push_back({0, 16}); }));
+    EXPECT_EQ(run.process->waitExit(), 0u);
+    EXPECT_EQ(run.clickTrace(), "D");
+    EXPECT_EQ(run.endTrace(), "ABC");
 }
 
 }  // namespace

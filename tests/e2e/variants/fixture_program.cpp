@@ -34,8 +34,14 @@ void onClick() {
 
 void onOther() { traceLetter("clicktrace.txt", 'O'); }
 
+// Bound to a window's own events: the window is gone before the loop runs.
+void destroyStartupWindow() {
+    traceLetter("clicktrace.txt", 'D');
+    DestroyWindow(FindWindowA("TagPuzzleForm", nullptr));
+}
+
 const rt::SupportLibrary* const kLibraries[] = {&rtFormLibrary};
-const rt::ProgramRoutine kRoutines[] = {{8, onClick}, {12, onOther}};
+const rt::ProgramRoutine kRoutines[] = {{8, onClick}, {12, onOther}, {16, destroyStartupWindow}};
 
 void loadDescriptionFile() {
     if (__argc < 2) return;
