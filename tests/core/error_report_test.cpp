@@ -57,12 +57,12 @@ const std::string kCrLf = "\r\n";
 enum class Records { None, Stored, Tagged };
 
 rt::Description readDescription(Records records) {
-    testdesc::DescriptionSpec spec = testdesc::programDescription();
+    testdesc::DescriptionSpec layout = testdesc::programDescription();
     if (records == Records::Tagged) {
-        spec.windows[0].units[0].tag = kWindowTagText;
-        spec.windows[0].units[2].tag = kLabelTagText;
+        layout.windows[0].units[0].tag = kWindowTagText;
+        layout.windows[0].units[2].tag = kLabelTagText;
     }
-    rt::DescriptionResult result = coretest::read(spec.bytes());
+    rt::DescriptionResult result = coretest::read(layout.bytes());
     EXPECT_TRUE(result.description) << coretest::describe(result.failure);
     return result.description ? *result.description : rt::Description{};
 }

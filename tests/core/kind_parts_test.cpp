@@ -239,22 +239,22 @@ TEST(KindPart, ThatCannotBeReadLeavesTheUnitWithoutProperties) {
 }
 
 TEST(FontRecord, Of60BytesIsReadFieldByField) {
-    FontSpec spec;
-    spec.height = -16;
-    spec.width = 7;
-    spec.escapement = 900;
-    spec.orientation = 450;
-    spec.weight = 700;
-    spec.italic = 1;
-    spec.underline = 2;
-    spec.strikeOut = 3;
-    spec.charSet = 134;
-    spec.outPrecision = 5;
-    spec.clipPrecision = 6;
-    spec.quality = 7;
-    spec.pitchAndFamily = 8;
+    FontSpec fontRecord;
+    fontRecord.height = -16;
+    fontRecord.width = 7;
+    fontRecord.escapement = 900;
+    fontRecord.orientation = 450;
+    fontRecord.weight = 700;
+    fontRecord.italic = 1;
+    fontRecord.underline = 2;
+    fontRecord.strikeOut = 3;
+    fontRecord.charSet = 134;
+    fontRecord.outPrecision = 5;
+    fontRecord.clipPrecision = 6;
+    fontRecord.quality = 7;
+    fontRecord.pitchAndFamily = 8;
     std::optional<rt::FontRecord> font;
-    ASSERT_TRUE(rt::readFontBlock(spec.bytes(), font));
+    ASSERT_TRUE(rt::readFontBlock(fontRecord.bytes(), font));
     ASSERT_TRUE(font);
     EXPECT_EQ(font->height, -16);
     EXPECT_EQ(font->width, 7);
@@ -281,10 +281,10 @@ struct FaceNameCase {
 class FontFaceName : public ::testing::TestWithParam<FaceNameCase> {};
 
 TEST_P(FontFaceName, EndsAtItsZeroOrIsCutAt31Bytes) {
-    FontSpec spec;
-    spec.faceName = GetParam().stored;
+    FontSpec fontRecord;
+    fontRecord.faceName = GetParam().stored;
     std::optional<rt::FontRecord> font;
-    ASSERT_TRUE(rt::readFontBlock(spec.bytes(), font));
+    ASSERT_TRUE(rt::readFontBlock(fontRecord.bytes(), font));
     ASSERT_TRUE(font);
     EXPECT_EQ(font->faceName, GetParam().expected);
 }

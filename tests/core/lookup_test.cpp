@@ -10,8 +10,8 @@ using coretest::describe;
 using testdesc::DescriptionSpec;
 using testdesc::UnitSpec;
 
-rt::Description readOrFail(const DescriptionSpec& spec) {
-    rt::DescriptionResult result = coretest::read(spec.bytes());
+rt::Description readOrFail(const DescriptionSpec& layout) {
+    rt::DescriptionResult result = coretest::read(layout.bytes());
     EXPECT_TRUE(result.description) << describe(result.failure);
     return result.description ? std::move(*result.description) : rt::Description{};
 }
@@ -21,13 +21,13 @@ rt::Description readOrFail(const DescriptionSpec& spec) {
 class WindowLookup : public ::testing::Test {
 protected:
     void SetUp() override {
-        DescriptionSpec spec;
+        DescriptionSpec layout;
         const std::uint32_t ids[] = {0x52010001, 0x52010002, 0x52010001, 0x50000007, 0x52000000};
         for (std::size_t i = 0; i < std::size(ids); ++i) {
-            spec.windows.push_back(testdesc::windowWithOwnUnit(ids[i]));
-            spec.windows.back().value1 = static_cast<std::uint32_t>(i + 1);
+            layout.windows.push_back(testdesc::windowWithOwnUnit(ids[i]));
+            layout.windows.back().value1 = static_cast<std::uint32_t>(i + 1);
         }
-        description = readOrFail(spec);
+        description = readOrFail(layout);
         ASSERT_EQ(description.windows.size(), 5u);
     }
     rt::Description description;
@@ -57,8 +57,8 @@ TEST_F(WindowLookup, NeverFindsAnIdWhoseClassOrSerialIsZeroEvenWhenStored) {
 }
 
 TEST(WindowLookupInAnEmptyTable, FindsNothing) {
-    DescriptionSpec spec;
-    rt::Description description = readOrFail(spec);
+    DescriptionSpec layout;
+    rt::Description description = readOrFail(layout);
     EXPECT_TRUE(description.windows.empty());
     EXPECT_EQ(rt::findWindow(description, 0x52010001), nullptr);
 }
@@ -66,15 +66,15 @@ TEST(WindowLookupInAnEmptyTable, FindsNothing) {
 class UnitLookup : public ::testing::Test {
 protected:
     void SetUp() override {
-        DescriptionSpec spec = testdesc::programDescription();
-        auto& units = spec.windows[0].units;
+        DescriptionSpec layout = testdesc::programDescription();
+        auto& units = layout.windows[0].units;
         units.push_back(testdesc::labelUnit(0x16010004, "Label_Two"));
         units.push_back(testdesc::labelUnit(0x16010005, "\xB0\x41"));        // one character
         units.push_back(testdesc::labelUnit(0x16010006, "\xB0\x61"));        // another one
         units.push_back(testdesc::labelUnit(0x16010007, "\x81\x41x"));       // a character, then x
         units.push_back(testdesc::labelUnit(0x00000008, "classless"));       // class 0: never found
         units.push_back(testdesc::buttonUnit(0x1601000A, "\xB0\xB4\xC5\xA5" "Ok"));  // 按钮Ok
-        description = readOrFail(spec);
+        description = readOrFail(layout);
         ASSERT_EQ(description.windows.size(), 1u);
     }
     const rt::WindowRecord& window() const { return description.windows[0]; }
@@ -162,12 +162,12 @@ protected:
     static constexpr std::uint32_t kSelf = 0x16010017, kDangling = 0x16010018, kToLabel = 0x16010019;
 
     void SetUp() override {
-        DescriptionSpec spec;
-        spec.windows.push_back(testdesc::windowWithOwnUnit(0x52010001));
+        DescriptionSpec layout;
+        layout.windows.push_back(testdesc::windowWithOwnUnit(0x52010001));
         auto add = [&](UnitSpec unit, std::uint32_t source, std::int32_t clickOffset) {
             unit.eventSource = source;
             if (clickOffset != testdesc::kNoHandlerOffset) unit.events.push_back({0, clickOffset});
-            spec.windows[0].units.push_back(unit);
+            layout.windows[0].units.push_back(unit);
         };
         // A -> B -> C, all buttons; only C has entries of its own besides A.
         add(testdesc::buttonUnit(kA, "a"), kB, 0);
@@ -179,7 +179,7 @@ protected:
         add(testdesc::buttonUnit(kCycle2, "cycle 2"), kCycle1, 4);
         add(testdesc::buttonUnit(kSelf, "self"), kSelf, 16);
         add(testdesc::buttonUnit(kDangling, "dangling"), 0x16010099, 4);
-        description = readOrFail(spec);
+        description = readOrFail(layout);
         ASSERT_EQ(description.windows.size(), 1u);
     }
     rt::Routine clickOf(std::uint32_t id) {

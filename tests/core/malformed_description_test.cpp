@@ -34,9 +34,9 @@ class MalformedDescription : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedDescription, IsRefusedWithItsReadError) {
     const MalformedCase& c = GetParam();
-    DescriptionSpec spec = testdesc::programDescription();
-    if (c.change) c.change(spec);
-    Written written = spec.write();
+    DescriptionSpec layout = testdesc::programDescription();
+    if (c.change) c.change(layout);
+    Written written = layout.write();
     if (c.patch) c.patch(written);
 
     const rt::DescriptionResult result = coretest::read(written.bytes);

@@ -67,11 +67,11 @@ const char kCaptionText[] = "\xD0\xC2\xB1\xEA\xCC\xE2";  // 新标题
 const char kSourceText[] = "source";
 const char kFieldText[] = "field";
 const Bytes kFont = [] {
-    testdesc::FontSpec spec;
-    spec.height = -20;
-    spec.weight = 700;
-    spec.faceName = "Tahoma";
-    return spec.bytes();
+    testdesc::FontSpec fontRecord;
+    fontRecord.height = -20;
+    fontRecord.weight = 700;
+    fontRecord.faceName = "Tahoma";
+    return fontRecord.bytes();
 }();
 
 std::uint64_t address(const void* p) { return reinterpret_cast<std::uintptr_t>(p); }

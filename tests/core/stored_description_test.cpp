@@ -29,9 +29,9 @@ std::string firstDifference(const Bytes& expected, const Bytes& actual) {
 }
 
 TEST(StoredDescription, HoldsExactlyTheBytesTheBuilderWritesFromTheTables) {
-    const Bytes built = testdesc::programDescription().bytes();
-    EXPECT_EQ(built.size(), kWindowDescriptionSize);
-    EXPECT_EQ(firstDifference(built, storedBytes()), "equal");
+    const Bytes layout = testdesc::programDescription().bytes();
+    EXPECT_EQ(layout.size(), kWindowDescriptionSize);
+    EXPECT_EQ(firstDifference(layout, storedBytes()), "equal");
 }
 
 TEST(StoredDescription, IsTheSeedOfTheFuzzCorpus) {
@@ -197,10 +197,10 @@ TEST_F(StoredDescriptionRead, GivesButton1AndTheWindowEveryDefault) {
 }
 
 TEST(DescriptionReading, FollowsTheUnitOffsetsWhereverTheDataLies) {
-    testdesc::DescriptionSpec spec = testdesc::programDescription();
-    spec.windows[0].storageOrder = {2, 0, 1};
-    spec.windows[0].gapBeforeData = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
-    const testdesc::Written written = spec.write();
+    testdesc::DescriptionSpec layout = testdesc::programDescription();
+    layout.windows[0].storageOrder = {2, 0, 1};
+    layout.windows[0].gapBeforeData = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    const testdesc::Written written = layout.write();
     ASSERT_EQ(testdesc::readU32(written.bytes, written.at("window 0 unit 2 offset")), 5u);
 
     rt::DescriptionResult result = coretest::read(written.bytes);
@@ -216,8 +216,8 @@ TEST(DescriptionReading, FollowsTheUnitOffsetsWhereverTheDataLies) {
 }
 
 TEST(DescriptionReading, KeepsEveryFieldItDoesNotInterpret) {
-    testdesc::DescriptionSpec spec = testdesc::programDescription();
-    testdesc::WindowSpec& window = spec.windows[0];
+    testdesc::DescriptionSpec layout = testdesc::programDescription();
+    testdesc::WindowSpec& window = layout.windows[0];
     window.value1 = 0xDEADBEEF;
     window.text1 = "first";
     window.text2 = "\xB5\xDA\xB6\xFE";  // 第二
@@ -231,7 +231,7 @@ TEST(DescriptionReading, KeepsEveryFieldItDoesNotInterpret) {
     label.parent = 0x16010003;
     label.tabOrder = -3;
 
-    rt::DescriptionResult result = coretest::read(spec.bytes());
+    rt::DescriptionResult result = coretest::read(layout.bytes());
     ASSERT_TRUE(result.description) << describe(result.failure);
     const rt::WindowRecord& read = result.description->windows.at(0);
     EXPECT_EQ(read.value1, 0xDEADBEEFu);
@@ -257,9 +257,9 @@ struct HandlerCase {
 class HandlerResolution : public ::testing::TestWithParam<HandlerCase> {};
 
 TEST_P(HandlerResolution, TurnsTheStoredOffsetIntoTheRoutineAtThatOffset) {
-    testdesc::DescriptionSpec spec = testdesc::programDescription();
-    spec.windows[0].units[1].events[0].handlerOffset = GetParam().storedOffset;
-    rt::DescriptionResult result = coretest::read(spec.bytes());
+    testdesc::DescriptionSpec layout = testdesc::programDescription();
+    layout.windows[0].units[1].events[0].handlerOffset = GetParam().storedOffset;
+    rt::DescriptionResult result = coretest::read(layout.bytes());
     ASSERT_TRUE(result.description) << describe(result.failure);
     const rt::WindowRecord& window = result.description->windows.at(0);
     EXPECT_EQ(window.units.at(1).events.at(0).handler, GetParam().expected);
@@ -282,9 +282,9 @@ struct UnknownHandlerCase {
 class UnknownHandler : public ::testing::TestWithParam<UnknownHandlerCase> {};
 
 TEST_P(UnknownHandler, IsAReadErrorAtTheHandlerField) {
-    testdesc::DescriptionSpec spec = testdesc::programDescription();
-    spec.windows[0].units[1].events[0].handlerOffset = GetParam().storedOffset;
-    const testdesc::Written written = spec.write();
+    testdesc::DescriptionSpec layout = testdesc::programDescription();
+    layout.windows[0].units[1].events[0].handlerOffset = GetParam().storedOffset;
+    const testdesc::Written written = layout.write();
     rt::DescriptionResult result = coretest::read(written.bytes);
     ASSERT_FALSE(result.description) << "read although offset " << GetParam().storedOffset << " names no routine";
     EXPECT_EQ(result.failure.error, rt::ReadError::UnknownHandler) << describe(result.failure);

@@ -20,7 +20,7 @@ bool writeFile(const std::filesystem::path& path, const testdesc::Bytes& bytes) 
 // A second window whose units fill every part: fonts, pictures, tags, links.
 testdesc::DescriptionSpec twoWindows() {
     using namespace testdesc;
-    DescriptionSpec spec = programDescription();
+    DescriptionSpec layout = programDescription();
     WindowSpec second = windowWithOwnUnit(0x52010002, 0x06010005);
     second.text1 = "one";
     second.text2 = "\xB6\xFE";  // 二
@@ -52,15 +52,15 @@ testdesc::DescriptionSpec twoWindows() {
     second.units.push_back(button);
     second.units.push_back(linked);
     second.units.push_back(label);
-    spec.windows.push_back(second);
-    return spec;
+    layout.windows.push_back(second);
+    return layout;
 }
 
 testdesc::DescriptionSpec reorderedUnits() {
-    testdesc::DescriptionSpec spec = testdesc::programDescription();
-    spec.windows[0].storageOrder = {2, 1, 0};
-    spec.windows[0].gapBeforeData = {0xEE, 0xEE, 0xEE};
-    return spec;
+    testdesc::DescriptionSpec layout = testdesc::programDescription();
+    layout.windows[0].storageOrder = {2, 1, 0};
+    layout.windows[0].gapBeforeData = {0xEE, 0xEE, 0xEE};
+    return layout;
 }
 
 }  // namespace

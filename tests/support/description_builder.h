@@ -463,15 +463,15 @@ inline DescriptionSpec programDescription() {
     part.caption = kLabel1Caption;
     label.kindPart = part.bytes();
 
-    WindowSpec spec;
-    spec.id = kStartupWindowId;
-    spec.slot = 0x0253BE80;
-    spec.value1 = 0;
-    spec.associatedId = 0x19010004;
-    spec.units = {window, button, label};
+    WindowSpec startupWindow;
+    startupWindow.id = kStartupWindowId;
+    startupWindow.slot = 0x0253BE80;
+    startupWindow.value1 = 0;
+    startupWindow.associatedId = 0x19010004;
+    startupWindow.units = {window, button, label};
 
     DescriptionSpec description;
-    description.windows.push_back(spec);
+    description.windows.push_back(startupWindow);
     return description;
 }
 
