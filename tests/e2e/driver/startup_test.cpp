@@ -68,6 +68,45 @@ TEST(EventErrors, AClickFromAControlThatIsNoUnitIsARunTimeError) {
     DestroyWindow(stranger);
 }
 
+// A window holding one button whose click runs the fixture's handler at `offset`.
+std::vector<std::uint8_t> buttonWindow(std::int32_t offset) {
+    testdesc::WindowSpec window = testdesc::windowWithOwnUnit(testdesc::kStartupWindowId);
+    testdesc::UnitSpec button = testdesc::buttonUnit(testdesc::kButton1Id, "B");
+    button.kindPart = testdesc::ButtonPart{}.bytes();
+    button.events.push_back({0, offset});
+    window.units.push_back(button);
+    testdesc::DescriptionSpec description;
+    description.windows.push_back(window);
+    return description.bytes();
+}
+
+struct FailingWrite {
+    const char* name;
+    std::int32_t handler;
+    const char* values;
+    const std::string* tags;
+};
+
+class PropertyWriteErrors : public ::testing::TestWithParam<FailingWrite> {};
+
+TEST_P(PropertyWriteErrors, AreReportedAndEndTheProgramWithoutEndRoutines) {
+    FixtureRun run = startFixture(buttonWindow(GetParam().handler));
+    HWND window = waitTopWindow(run.process->id(), "TagPuzzleForm");
+    ASSERT_NE(window, nullptr);
+    PostMessageA(GetDlgItem(window, 100), BM_CLICK, 0, 0);
+    MessageBoxView box = dismissErrorBox(*run.process);
+    EXPECT_EQ(box.text, expected::errorReport(expected::kWriteWindowMissing, GetParam().values, *GetParam().tags));
+    EXPECT_EQ(run.process->waitExit(), kExitRuntimeError);
+    EXPECT_EQ(run.endTrace(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PropertyWriteErrors,
+    ::testing::Values(FailingWrite{"UnitTheWindowDoesNotHold", 20, "1375797249, 369164441",
+                                   &expected::kUnknownComponentLines},
+                      FailingWrite{"WindowNotDescribed", 24, "1375797250, 369164290", &expected::kNoWindowLines}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(NormalEnd, EndRoutinesRunOnceInOrderAndTheExitCodeIsZero) {
     FixtureRun run = startFixture(storedDescription());
     HWND window = waitTopWindow(run.process->id(), "TagPuzzleForm");

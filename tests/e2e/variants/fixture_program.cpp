@@ -41,7 +41,14 @@ void destroyStartupWindow() {
 }
 
 const rt::SupportLibrary* const kLibraries[] = {&rtFormLibrary};
-const rt::ProgramRoutine kRoutines[] = {{8, onClick}, {12, onOther}, {16, destroyStartupWindow}};
+// Writes that must fail: a unit the window does not hold, a window that is
+// not described.
+void writeUnknownUnit() { rtWriteProperty(0x52010001, 0x16010099, 2, -1, 10, 0); }
+void writeUnknownWindow() { rtWriteProperty(0x52010002, 0x16010002, 2, -1, 10, 0); }
+
+const rt::ProgramRoutine kRoutines[] = {
+    {8, onClick}, {12, onOther}, {16, destroyStartupWindow}, {20, writeUnknownUnit}, {24, writeUnknownWindow},
+};
 
 void loadDescriptionFile() {
     if (__argc < 2) return;
