@@ -40,6 +40,9 @@ Process::Process(const std::string& exe, const std::string& args, const std::str
 }
 
 Process::~Process() {
+    // The pointer leaves first: input was lost now and then under Wine when
+    // a program ended, or the next one appeared, under a resting pointer.
+    moveMouseTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     // Ask first, so that the program ends as a user would end it.
     if (running()) {
         for (HWND window : topWindows(info_.dwProcessId)) PostMessageA(window, WM_CLOSE, 0, 0);
@@ -229,6 +232,10 @@ void moveMouseTo(int x, int y) {
 
 void clickAt(int x, int y) {
     // The pointer arrives first, so that the press goes to what lies under it.
+    // It comes from the corner of the screen, entering the target afresh:
+    // under Wine, a click on a window that had appeared under the resting
+    // pointer was lost now and then.
+    moveMouseTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     moveMouseTo(x, y);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
