@@ -1,5 +1,6 @@
 #include "description.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "gbk.h"
@@ -23,15 +24,11 @@ bool resolveHandler(std::int32_t offset, RoutineTable routines, Routine& handler
     return false;
 }
 
-void copyInto(ByteView from, std::uint8_t* to) {
-    for (std::size_t i = 0; i < from.size(); ++i) to[i] = from[i];
-}
-
 void readUnitRecord(ByteReader& in, RoutineTable routines, UnitRecord& unit) {
     unit.kind = in.u32("unit kind");
     unit.eventSource = in.u32("event-source unit");
     ByteView reserved1 = in.bytes(unit.reserved1.size(), "unit reserved");
-    copyInto(reserved1, unit.reserved1.data());
+    std::copy(reserved1.begin(), reserved1.end(), unit.reserved1.begin());
     unit.name = in.zeroText("unit name");
     unit.secondText = in.zeroText("unit second text");
     in.u32("component slot");  // stored as 0; the run time keeps its own
@@ -58,7 +55,7 @@ void readUnitRecord(ByteReader& in, RoutineTable routines, UnitRecord& unit) {
         unit.events.push_back(entry);
     }
     ByteView reserved3 = in.bytes(unit.reserved3.size(), "unit reserved");
-    copyInto(reserved3, unit.reserved3.data());
+    std::copy(reserved3.begin(), reserved3.end(), unit.reserved3.begin());
     ByteView part = in.rest();
     unit.kindPart.assign(part.begin(), part.end());
 }

@@ -32,10 +32,9 @@ public:
     HWND hwnd() const { return hwnd_; }
     bool exists() const { return hwnd_ != nullptr; }
 
-    // Steps after creation: the window's load events, the show rule, loaded.
+    // Steps after creation: the window's load events, then the show rule.
     void raiseLoadEvents();
     void showByRule(std::uint32_t runMode);
-    void markLoaded() { loaded_ = true; }
 
     // Shows a property write on the live window or component.
     void applyProperty(UnitRecord& unit, PropertyIndex index, PropertyChange change);
@@ -82,7 +81,6 @@ private:
     HWND hwnd_ = nullptr;
     std::vector<Component> components_;  // by unit index; 0 is the window itself
     HWND lastFocus_ = nullptr;
-    bool loaded_ = false;
 };
 
 }  // namespace rt

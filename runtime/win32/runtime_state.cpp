@@ -9,7 +9,6 @@ namespace {
 
 void endProcessing(RuntimeState& state) {
     state.handlersStopped = true;
-    state.ending = true;
     // Windows still open (after a run-time error) go before their records.
     for (auto& form : state.forms)
         if (form->exists()) DestroyWindow(form->hwnd());

@@ -29,7 +29,6 @@ struct RuntimeState {
     std::vector<std::unique_ptr<FormWindow>> forms;  // windows that have been loaded
     bool loopEntered = false;
     bool handlersStopped = false;
-    bool ending = false;
     int eventsHeld = 0;
     UINT quitCode = 0;
 

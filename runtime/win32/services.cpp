@@ -75,7 +75,6 @@ void rtLoadStartupWindow(WindowId windowId) {
     state.forms.push_back(std::move(form));
     loaded.raiseLoadEvents();
     loaded.showByRule(state.runMode);
-    loaded.markLoaded();
 }
 
 void rtRunMessageLoop() {

@@ -156,19 +156,15 @@ PlacedLabel frameFixtureLabel(std::size_t index) {
     return placed;
 }
 
-// A window with every label of these tests, started once per test suite;
-// the tests only look at it.
-class FrameWindow : public ::testing::Test {
+// A window of labels started once per test suite; the tests only look at
+// it. `Suite` is the suite itself, so that each suite has its own window.
+template <class Suite>
+class SharedLabelWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        std::vector<PlacedLabel> labels;
-        for (std::size_t i = 0; i < kFrameLabelCount; ++i) labels.push_back(frameFixtureLabel(i));
-        window_ = std::make_unique<LabelWindow>(640, 300, labels);
-        if (window_->window() == nullptr) return;
-        painted_ = window_->waitPainted([](std::size_t, const Capture& label) {
-            // Every label shows yellow somewhere, inside its frame if any.
-            return label.count([](COLORREF c) { return c == RGB(255, 255, 0); }) > 0;
-        });
+    static void open(int width, int height, const std::vector<PlacedLabel>& labels,
+                     const std::function<bool(std::size_t index, const Capture& label)>& painted) {
+        window_ = std::make_unique<LabelWindow>(width, height, labels);
+        if (window_->window() != nullptr) painted_ = window_->waitPainted(painted);
     }
     static void TearDownTestSuite() { window_.reset(); }
 
@@ -179,6 +175,19 @@ protected:
 
     static inline std::unique_ptr<LabelWindow> window_;
     static inline bool painted_ = false;
+};
+
+// A window with every label of the frame tests.
+class FrameWindow : public SharedLabelWindow<FrameWindow> {
+protected:
+    static void SetUpTestSuite() {
+        std::vector<PlacedLabel> labels;
+        for (std::size_t i = 0; i < kFrameLabelCount; ++i) labels.push_back(frameFixtureLabel(i));
+        open(640, 300, labels, [](std::size_t, const Capture& label) {
+            // Every label shows yellow somewhere, inside its frame if any.
+            return label.count([](COLORREF c) { return c == RGB(255, 255, 0); }) > 0;
+        });
+    }
 };
 
 // The window styles each border code gives, and none of the others.
@@ -374,29 +383,18 @@ PlacedLabel textFixtureLabel(std::size_t index) {
     return placed;
 }
 
-class TextWindow : public ::testing::Test {
+class TextWindow : public SharedLabelWindow<TextWindow> {
 protected:
     static void SetUpTestSuite() {
         std::vector<PlacedLabel> labels;
         for (std::size_t i = 0; i < kTextLabelCount; ++i) labels.push_back(textFixtureLabel(i));
-        window_ = std::make_unique<LabelWindow>(540, 300, labels);
-        if (window_->window() == nullptr) return;
-        painted_ = window_->waitPainted([](std::size_t index, const Capture& label) {
+        open(540, 300, labels, [](std::size_t index, const Capture& label) {
             const COLORREF background = index == kButtonFaceText ? RGB(0, 0, 0)
                                         : index <= kEffect3      ? RGB(0, 255, 0)
                                                                  : RGB(255, 255, 255);
             return label.at(0, 0) == background && label.count([&](COLORREF c) { return c != background; }) > 0;
         });
     }
-    static void TearDownTestSuite() { window_.reset(); }
-
-    void SetUp() override {
-        ASSERT_TRUE(window_ && window_->window() != nullptr) << "the window never appeared";
-        ASSERT_TRUE(painted_) << "the labels never settled";
-    }
-
-    static inline std::unique_ptr<LabelWindow> window_;
-    static inline bool painted_ = false;
 };
 
 struct EffectCase {
@@ -523,27 +521,16 @@ PlacedLabel layoutFixtureLabel(std::size_t index) {
     return placed;
 }
 
-class LayoutWindow : public ::testing::Test {
+class LayoutWindow : public SharedLabelWindow<LayoutWindow> {
 protected:
     static void SetUpTestSuite() {
         std::vector<PlacedLabel> labels;
         for (std::size_t i = 0; i < kLayoutLabelCount; ++i) labels.push_back(layoutFixtureLabel(i));
-        window_ = std::make_unique<LabelWindow>(600, 360, labels);
-        if (window_->window() == nullptr) return;
-        painted_ = window_->waitPainted([](std::size_t, const Capture& label) {
+        open(600, 360, labels, [](std::size_t, const Capture& label) {
             // A window not yet painted shows black, which would pass for text.
             return label.at(0, 0) == buttonFace() && label.count(isDark) > 0;
         });
     }
-    static void TearDownTestSuite() { window_.reset(); }
-
-    void SetUp() override {
-        ASSERT_TRUE(window_ && window_->window() != nullptr) << "the window never appeared";
-        ASSERT_TRUE(painted_) << "the labels never settled";
-    }
-
-    static inline std::unique_ptr<LabelWindow> window_;
-    static inline bool painted_ = false;
 };
 
 // Where the text of an aligned label must lie along one axis.
